@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "app/program.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    StartProgram();
+    return EndProgram();
+}

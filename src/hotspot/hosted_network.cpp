@@ -1,0 +1,3 @@
+#include "hotspot/handlers.h"
+
+void ToggleHostedNetwork() {}
