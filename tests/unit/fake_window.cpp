@@ -24,8 +24,14 @@ ControlState& StateOf(Control control) {
     return g_controls[static_cast<int>(control)];
 }
 
+void Record(const char* operation, std::string control, std::string text) {
+    g_calls.push_back({operation, std::move(control), std::move(text)});
+}
+
+}  // namespace
+
 // Control names in UTF-8 for readable failures: plain literals would go through the GBK execution charset.
-std::string NameOf(Control control) {
+std::string ControlName(Control control) {
     static const char* const utf8[kControlCount] = {
         "\xE6\x8C\x89\xE9\x92\xAE" "1",                  // 按钮1
         "\xE6\x8C\x89\xE9\x92\xAE" "2",                  // 按钮2
@@ -37,12 +43,6 @@ std::string NameOf(Control control) {
     };
     return utf8[static_cast<int>(control)];
 }
-
-void Record(const char* operation, std::string control, std::string text) {
-    g_calls.push_back({operation, std::move(control), std::move(text)});
-}
-
-}  // namespace
 
 std::string Printable(const std::string& bytes) {
     std::string out;
@@ -107,31 +107,31 @@ void SetRunnerSucceeds(bool succeeds) {
 
 Text GetControlText(Control control) {
     const std::string& text = StateOf(control).text;
-    Record("get", NameOf(control), text);
+    Record("get", ControlName(control), text);
     return Text::CopyOf(text.c_str());
 }
 
 bool SetControlText(Control control, TextRef text) {
     StateOf(control).text = text.c_str();
-    Record("set", NameOf(control), text.c_str());
+    Record("set", ControlName(control), text.c_str());
     return true;
 }
 
 bool SetControlVisible(Control control, bool visible) {
     StateOf(control).visible = visible;
-    Record("visible", NameOf(control), visible ? "1" : "0");
+    Record("visible", ControlName(control), visible ? "1" : "0");
     return true;
 }
 
 bool SetControlEnabled(Control control, bool enabled) {
     StateOf(control).enabled = enabled;
-    Record("enabled", NameOf(control), enabled ? "1" : "0");
+    Record("enabled", ControlName(control), enabled ? "1" : "0");
     return true;
 }
 
 bool SetTextColour(Control label, Colour colour) {
     StateOf(label).colour = colour;
-    Record("colour", NameOf(label), std::to_string(colour));
+    Record("colour", ControlName(label), std::to_string(colour));
     return true;
 }
 

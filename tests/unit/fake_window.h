@@ -19,6 +19,9 @@ std::ostream& operator<<(std::ostream& out, const Call& call);
 // Printable form of bytes: ASCII as it is, every other byte as \xHH.
 std::string Printable(const std::string& bytes);
 
+// The name of a control as the recorded calls spell it (UTF-8).
+std::string ControlName(Control control);
+
 namespace fake {
 void Reset();  // every control back to its first text, shown, enabled, black; no calls recorded
 const std::vector<Call>& Calls();
